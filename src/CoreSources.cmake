@@ -1,0 +1,3 @@
+# Core (display-free) files that live in app, mainwindow or ui, relative to src/.
+set(KELVARA_CORE_EXTRA_SOURCES
+)

@@ -20,6 +20,7 @@ namespace kv {
 class AppCore;
 class CheckListView;
 class MainMenu;
+struct ReportSnapshot;
 
 // The main window: three pages ("Media Folders", "Online Media", "Offline Media") over the
 // window model, the progress area and console below them, and the commands. Every control
@@ -122,6 +123,11 @@ public:
     void ReportsSaveMedia_Action();
     void ReportsSaveProjects_Action();
     void btnFilters_Action();
+
+    // --- Reports -----------------------------------------------------------------------
+    void PrintReport(ListId list);
+    // The list's headings, on-screen column widths and rows, as a report reads them.
+    ReportSnapshot reportSnapshot(ListId list) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

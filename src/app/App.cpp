@@ -2,8 +2,11 @@
 
 #include "app/MainMenu.h"
 #include "app/Version.h"
+#include "mainwindow/CheckListView.h"
 #include "mainwindow/KVWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/dlgPreferences.h"
+#include "ui/wndAbout.h"
 
 #include <QApplication>
 
@@ -69,11 +72,25 @@ int App::run() {
 }
 
 void App::About_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("Kelvara 3.3"));
+    wndAbout* about = wndAbout::instance();
+    if (connectedAbout != about) {
+        connect(about, &wndAbout::mainWindowWanted, this, [this] { window()->show(); });
+        connectedAbout = about;
+    }
+    about->SelfShow(window());
 }
 
 void App::prefs_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("Preferences are not available in this version yet."));
+    if (!preferencesDialog) {
+        KVWindow* w = window();
+        // The volume list takes the new thresholds at once when it is showing.
+        auto repaintVolumes = [w] {
+            if (w->currentPage() == 0)
+                w->listView(ListId::Volumes)->viewport()->update();
+        };
+        preferencesDialog = new dlgPreferences(*this, repaintVolumes, w);
+    }
+    preferencesDialog->open();
 }
 
 void App::GuideItem_Action() {

@@ -20,6 +20,7 @@ namespace kv {
 class AppCore;
 class CheckListView;
 class MainMenu;
+class dlgFilters;
 struct ReportSnapshot;
 
 // The main window: three pages ("Media Folders", "Online Media", "Offline Media") over the
@@ -164,6 +165,7 @@ private:
     QSize lastContentSize;
     bool consoleOpen = false;
     bool closing = false;
+    QPointer<dlgFilters> filtersDialog;
 };
 
 } // namespace kv

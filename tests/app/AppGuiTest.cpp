@@ -2,6 +2,8 @@
 #include "app/MainMenu.h"
 #include "mainwindow/KVWindow.h"
 #include "support/TestEnv.h"
+#include "ui/dlgPreferences.h"
+#include "ui/wndAbout.h"
 
 #include <QAction>
 #include <QFile>
@@ -60,6 +62,33 @@ TEST(App, QuitsEvenWhenThePreferencesCannotBeWritten) {
     App app(dir.filePath("not-a-folder/Kelvara3.ini"));
     const int status = runApp(app, [&] { app.menu()->item("FileQuit")->trigger(); });
     EXPECT_EQ(status, 0);
+}
+
+TEST(App, ShowsTheAboutWindowAndThePreferencesOverTheMainWindow) {
+    QTemporaryDir dir;
+    App app(dir.filePath("Kelvara3.ini"));
+    KVWindow* w = app.window();
+    w->show();
+
+    app.menu()->item("About")->trigger();
+    wndAbout* about = wndAbout::instance();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->parentWidget(), w);
+    QTest::mouseClick(about, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    w->hide();
+    app.About_Action();
+    QTest::mouseClick(about, Qt::LeftButton);
+    EXPECT_TRUE(w->isVisible()) << "closing the About window opens the main window";
+
+    app.menu()->item("prefs")->trigger();
+    app.prefs_Action();
+    const auto dialogs = w->findChildren<dlgPreferences*>();
+    ASSERT_EQ(dialogs.size(), 1) << "one instance";
+    EXPECT_TRUE(dialogs[0]->isVisible());
+    EXPECT_EQ(dialogs[0]->windowModality(), Qt::WindowModal);
+    dialogs[0]->btnOK_Action();
+    EXPECT_EQ(app.getPref("Free_Space_Monitor", "Yellow_Threshold", ""), "30");
 }
 
 } // namespace

@@ -2,11 +2,14 @@
 
 #include "mainwindow/ControlCatalog.h"
 #include "mainwindow/ListId.h"
+#include "mainwindow/SplitterDrag.h"
 #include "mainwindow/WindowModel.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -63,6 +66,20 @@ public:
 
     int currentPage() const;
     void showPage(int page);
+
+    // --- Layout: splitters, resizing, stored bounds -----------------------------------
+    // Starts a drag of a splitter between two lists from the pointer's x (window
+    // coordinates); the lists and followers then follow it until the button is released.
+    void dynamicSize(const QString& splitter, const QString& leftControl,
+                     const QString& rightControl, const QString& followers, int minimumWidth,
+                     int pointerX);
+    void MoveSizers();
+    // While the user resizes the window, and once the resize has ended (no further change
+    // of size for kResizeEndDelayMs).
+    void Event_Resizing();
+    void Event_Resized();
+    static constexpr int kResizeEndDelayMs = 300;
+    QTimer tmrResizeEnded;
 
     // --- Window state and refresh cycle -----------------------------------------------
     void Event_Open();
@@ -156,6 +173,11 @@ private:
     void applyStoredBounds();
     void addConsoleLine(const QString& line, const QString& filePath);
     void showPlaceholder(const QString& what);
+    void setUpLayoutHandling();
+    bool splitterEvent(QObject* watched, QEvent* event);
+    void dragSplitterTo(int pointerX);
+    void anchorForConsole();
+    void storeBounds();
 
     WindowModel windowModel;
     MainMenu* menuBar_;
@@ -165,6 +187,9 @@ private:
     QSize lastContentSize;
     bool consoleOpen = false;
     bool closing = false;
+    QSize expectedContentSize; // a size the window's own code asked for
+    std::optional<SplitterDrag> splitterDrag;
+    QStringList draggedControls; // the splitter, its left and its right control
     QPointer<dlgFilters> filtersDialog;
 };
 

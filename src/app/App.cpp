@@ -1,14 +1,17 @@
 #include "app/App.h"
 
 #include "app/MainMenu.h"
+#include "app/UserGuide.h"
 #include "app/Version.h"
 #include "mainwindow/CheckListView.h"
 #include "mainwindow/KVWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/PlatformDialogs.h"
 #include "ui/dlgPreferences.h"
 #include "ui/wndAbout.h"
 
 #include <QApplication>
+#include <QUrl>
 
 // The resources live in the GUI library; a static library's resources are registered by
 // hand, from the global namespace.
@@ -94,7 +97,12 @@ void App::prefs_Action() {
 }
 
 void App::GuideItem_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("The user's guide is not available in this version yet."));
+    const QString guide = userGuideFile();
+    if (guide.isEmpty()) {
+        MessageBox::show(mainWindow, QStringLiteral("The user's guide was not found."));
+        return;
+    }
+    PlatformDialogs::openUrl(QUrl::fromLocalFile(guide));
 }
 
 } // namespace kv

@@ -2,14 +2,18 @@
 #include "app/MainMenu.h"
 #include "mainwindow/KVWindow.h"
 #include "support/TestEnv.h"
+#include "ui/PlatformDialogs.h"
 #include "ui/dlgPreferences.h"
 #include "ui/wndAbout.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +93,27 @@ TEST(App, ShowsTheAboutWindowAndThePreferencesOverTheMainWindow) {
     EXPECT_EQ(dialogs[0]->windowModality(), Qt::WindowModal);
     dialogs[0]->btnOK_Action();
     EXPECT_EQ(app.getPref("Free_Space_Monitor", "Yellow_Threshold", ""), "30");
+}
+
+TEST(App, OpensTheInstalledUsersGuideInTheBrowser) {
+    QTemporaryDir dir;
+    App app(dir.filePath("Kelvara3.ini"));
+    PlatformDialogs::takeRequests();
+    app.menu()->item("GuideItem")->trigger();
+    const QStringList requests = PlatformDialogs::takeRequests();
+    ASSERT_EQ(requests.size(), 1);
+    ASSERT_TRUE(requests[0].startsWith("url:file://")) << requests[0].toStdString();
+    const QString page = QUrl(requests[0].mid(4)).toLocalFile();
+    EXPECT_TRUE(page.endsWith("/guide/index.html")) << page.toStdString();
+    QFile f(page);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
+    const QByteArray html = f.readAll();
+    EXPECT_TRUE(html.contains("Kelvara")) << "the guide itself, copied beside the build";
+    for (const char* image : {"images/guide-media-folders.png", "images/guide-online-media.png",
+                              "images/guide-offline-media.png"}) {
+        EXPECT_TRUE(html.contains(image)) << image;
+        EXPECT_TRUE(QFile::exists(QFileInfo(page).dir().filePath(image))) << image;
+    }
 }
 
 } // namespace

@@ -177,6 +177,9 @@ private:
     bool splitterEvent(QObject* watched, QEvent* event);
     void dragSplitterTo(int pointerX);
     void anchorForConsole();
+    // Whether opening the console unanchors a control of this kind from the bottom (and
+    // the end of a resize with the console hidden anchors it again).
+    static bool consoleLiftsBottomAnchor(ControlKind kind);
     void storeBounds();
 
     WindowModel windowModel;

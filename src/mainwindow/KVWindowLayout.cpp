@@ -148,21 +148,25 @@ void KVWindow::anchorForConsole() {
         return;
     }
     // Brings back the bottom anchoring that opening the console lifted.
-    for (Control& c : controls) {
-        switch (c.kind) {
-        case ControlKind::TabPanel:
-        case ControlKind::PushButton:
-        case ControlKind::BevelButton:
-        case ControlKind::ListBox:
-        case ControlKind::ProgressBar:
-        case ControlKind::Label:
+    for (Control& c : controls)
+        if (consoleLiftsBottomAnchor(c.kind))
             c.anchors |= AnchorBottom;
-            break;
-        case ControlKind::Disclosure:
-        case ControlKind::Canvas:
-            break;
-        }
+}
+
+bool KVWindow::consoleLiftsBottomAnchor(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TabPanel:
+    case ControlKind::PushButton:
+    case ControlKind::BevelButton:
+    case ControlKind::ListBox:
+    case ControlKind::ProgressBar:
+    case ControlKind::Label:
+        return true;
+    case ControlKind::Disclosure:
+    case ControlKind::Canvas:
+        return false;
     }
+    return false;
 }
 
 void KVWindow::storeBounds() {

@@ -10,6 +10,8 @@
 
 #include <QHeaderView>
 
+#include <optional>
+
 namespace kv {
 
 ReportSnapshot KVWindow::reportSnapshot(ListId list) const {
@@ -27,36 +29,50 @@ void KVWindow::PrintReport(ListId list) {
     printReport(this, reportSnapshot(list));
 }
 
+namespace {
+
+// The project or file list of the page shown: page 1 online, page 2 offline, and none on
+// "Media Folders".
+std::optional<ListId> reportList(int page, bool projects) {
+    if (page != 1 && page != 2)
+        return std::nullopt;
+    const int side = page - 1;
+    return projects ? projectListOf(side) : fileListOf(side);
+}
+
+QString proposedFileName(ListId list) {
+    switch (list) {
+    case ListId::Projects:
+        return QStringLiteral("Online Projects.txt");
+    case ListId::OfflineProjects:
+        return QStringLiteral("Offline Projects.txt");
+    case ListId::Files:
+        return QStringLiteral("Online Media Files.txt");
+    default:
+        return QStringLiteral("Offline Media Files.txt");
+    }
+}
+
+} // namespace
+
 void KVWindow::ReportsPrintProjects_Action() {
-    if (currentPage() == 1)
-        PrintReport(ListId::Projects);
-    else if (currentPage() == 2)
-        PrintReport(ListId::OfflineProjects);
+    if (const auto list = reportList(currentPage(), true))
+        PrintReport(*list);
 }
 
 void KVWindow::ReportsPrintMedia_Action() {
-    if (currentPage() == 1)
-        PrintReport(ListId::Files);
-    else if (currentPage() == 2)
-        PrintReport(ListId::OfflineFiles);
+    if (const auto list = reportList(currentPage(), false))
+        PrintReport(*list);
 }
 
 void KVWindow::ReportsSaveProjects_Action() {
-    if (currentPage() == 1)
-        FileUtilities::ExportListBoxToFile(this, reportSnapshot(ListId::Projects),
-                                           QStringLiteral("Online Projects.txt"));
-    else if (currentPage() == 2)
-        FileUtilities::ExportListBoxToFile(this, reportSnapshot(ListId::OfflineProjects),
-                                           QStringLiteral("Offline Projects.txt"));
+    if (const auto list = reportList(currentPage(), true))
+        FileUtilities::ExportListBoxToFile(this, reportSnapshot(*list), proposedFileName(*list));
 }
 
 void KVWindow::ReportsSaveMedia_Action() {
-    if (currentPage() == 1)
-        FileUtilities::ExportListBoxToFile(this, reportSnapshot(ListId::Files),
-                                           QStringLiteral("Online Media Files.txt"));
-    else if (currentPage() == 2)
-        FileUtilities::ExportListBoxToFile(this, reportSnapshot(ListId::OfflineFiles),
-                                           QStringLiteral("Offline Media Files.txt"));
+    if (const auto list = reportList(currentPage(), false))
+        FileUtilities::ExportListBoxToFile(this, reportSnapshot(*list), proposedFileName(*list));
 }
 
 void KVWindow::ReportsPageSetup_Action() {

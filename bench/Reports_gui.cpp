@@ -20,11 +20,11 @@ kv::ReportSnapshot fileList(int rows) {
     report.columnWidths = {254, 70, 70};
     report.rows.reserve(rows);
     for (int i = 0; i < rows; ++i)
-        report.rows.append(kv::ListRow{{QStringLiteral("A%1C003_230415_R1ZK.V1.mxf").arg(i),
-                                        QString::number(1073741824LL + i),
-                                        QStringLiteral("4/15/23")},
-                                       {},
-                                       false});
+        report.rows.append(
+            kv::ListRow{{QStringLiteral("A%1C003_230415_R1ZK.V1.mxf").arg(i),
+                         QString::number(1073741824LL + i), QStringLiteral("4/15/23")},
+                        {},
+                        false});
     return report;
 }
 
@@ -42,8 +42,8 @@ void BM_PrintedListToPdf(benchmark::State& state) {
     const kv::ReportSnapshot report = fileList(int(state.range(0)));
     QTemporaryDir dir;
     kv::PlatformDialogs::setRecording(true);
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                         QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+                         QPageLayout::Point);
     for (auto _ : state) {
         kv::PlatformDialogs::setNextPageSetupAnswer({true, a4});
         kv::PlatformDialogs::setNextPrintAnswer({true, dir.filePath("report.pdf"), 0, 0});

@@ -5,9 +5,9 @@
 #include "ui/ReportLayout.h"
 #include "ui/TextLayout.h"
 
+#include <QCursor>
 #include <QDateTime>
 #include <QFontMetricsF>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>

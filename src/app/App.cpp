@@ -1,11 +1,17 @@
 #include "app/App.h"
 
 #include "app/MainMenu.h"
+#include "app/UserGuide.h"
 #include "app/Version.h"
+#include "mainwindow/CheckListView.h"
 #include "mainwindow/KVWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/PlatformDialogs.h"
+#include "ui/dlgPreferences.h"
+#include "ui/wndAbout.h"
 
 #include <QApplication>
+#include <QUrl>
 
 // The resources live in the GUI library; a static library's resources are registered by
 // hand, from the global namespace.
@@ -69,15 +75,34 @@ int App::run() {
 }
 
 void App::About_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("Kelvara 3.3"));
+    wndAbout* about = wndAbout::instance();
+    if (connectedAbout != about) {
+        connect(about, &wndAbout::mainWindowWanted, this, [this] { window()->show(); });
+        connectedAbout = about;
+    }
+    about->SelfShow(window());
 }
 
 void App::prefs_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("Preferences are not available in this version yet."));
+    if (!preferencesDialog) {
+        KVWindow* w = window();
+        // The volume list takes the new thresholds at once when it is showing.
+        auto repaintVolumes = [w] {
+            if (w->currentPage() == 0)
+                w->listView(ListId::Volumes)->viewport()->update();
+        };
+        preferencesDialog = new dlgPreferences(*this, repaintVolumes, w);
+    }
+    preferencesDialog->open();
 }
 
 void App::GuideItem_Action() {
-    MessageBox::show(mainWindow, QStringLiteral("The user's guide is not available in this version yet."));
+    const QString guide = userGuideFile();
+    if (guide.isEmpty()) {
+        MessageBox::show(mainWindow, QStringLiteral("The user's guide was not found."));
+        return;
+    }
+    PlatformDialogs::openUrl(QUrl::fromLocalFile(guide));
 }
 
 } // namespace kv

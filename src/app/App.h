@@ -10,6 +10,8 @@ namespace kv {
 
 class KVWindow;
 class MainMenu;
+class dlgPreferences;
+class wndAbout;
 
 // The application object: the preferences, the quitting flag and the job code (AppCore),
 // the menu bar, and the commands that do not depend on the main window. It is created
@@ -37,6 +39,8 @@ public:
 private:
     QPointer<MainMenu> MainMenu_;
     QPointer<KVWindow> mainWindow;
+    QPointer<dlgPreferences> preferencesDialog;
+    QPointer<wndAbout> connectedAbout;
 };
 
 } // namespace kv

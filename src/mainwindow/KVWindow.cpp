@@ -187,6 +187,7 @@ void KVWindow::applyStoredBounds() {
         prefNumber(app.getPref(section, QStringLiteral("Width"), QStringLiteral("836")));
     const int height =
         prefNumber(app.getPref(section, QStringLiteral("Height"), QStringLiteral("450")));
+    expectedContentSize = QSize(width, height); // not a resize by the user
     setGeometry(left, top, width, height + menuBarHeight());
 }
 
@@ -265,6 +266,8 @@ void KVWindow::closeEvent(QCloseEvent* event) {
         app.mQuitting = true;
         tmrButtonEnabler.stop();
         tmrDeferRefresh.stop();
+        if (tmrResizeEnded.isActive())
+            Event_Resized(); // a resize that ended just now still stores the bounds
         Event_CancelClose();
         Event_Close();
     }

@@ -2,11 +2,14 @@
 
 #include "mainwindow/ControlCatalog.h"
 #include "mainwindow/ListId.h"
+#include "mainwindow/SplitterDrag.h"
 #include "mainwindow/WindowModel.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -20,6 +23,8 @@ namespace kv {
 class AppCore;
 class CheckListView;
 class MainMenu;
+class dlgFilters;
+struct ReportSnapshot;
 
 // The main window: three pages ("Media Folders", "Online Media", "Offline Media") over the
 // window model, the progress area and console below them, and the commands. Every control
@@ -61,6 +66,20 @@ public:
 
     int currentPage() const;
     void showPage(int page);
+
+    // --- Layout: splitters, resizing, stored bounds -----------------------------------
+    // Starts a drag of a splitter between two lists from the pointer's x (window
+    // coordinates); the lists and followers then follow it until the button is released.
+    void dynamicSize(const QString& splitter, const QString& leftControl,
+                     const QString& rightControl, const QString& followers, int minimumWidth,
+                     int pointerX);
+    void MoveSizers();
+    // While the user resizes the window, and once the resize has ended (no further change
+    // of size for kResizeEndDelayMs).
+    void Event_Resizing();
+    void Event_Resized();
+    static constexpr int kResizeEndDelayMs = 300;
+    QTimer tmrResizeEnded;
 
     // --- Window state and refresh cycle -----------------------------------------------
     void Event_Open();
@@ -123,6 +142,11 @@ public:
     void ReportsSaveProjects_Action();
     void btnFilters_Action();
 
+    // --- Reports -----------------------------------------------------------------------
+    void PrintReport(ListId list);
+    // The list's headings, on-screen column widths and rows, as a report reads them.
+    ReportSnapshot reportSnapshot(ListId list) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -149,6 +173,14 @@ private:
     void applyStoredBounds();
     void addConsoleLine(const QString& line, const QString& filePath);
     void showPlaceholder(const QString& what);
+    void setUpLayoutHandling();
+    bool splitterEvent(QObject* watched, QEvent* event);
+    void dragSplitterTo(int pointerX);
+    void anchorForConsole();
+    // Whether opening the console unanchors a control of this kind from the bottom (and
+    // the end of a resize with the console hidden anchors it again).
+    static bool consoleLiftsBottomAnchor(ControlKind kind);
+    void storeBounds();
 
     WindowModel windowModel;
     MainMenu* menuBar_;
@@ -158,6 +190,10 @@ private:
     QSize lastContentSize;
     bool consoleOpen = false;
     bool closing = false;
+    QSize expectedContentSize; // a size the window's own code asked for
+    std::optional<SplitterDrag> splitterDrag;
+    QStringList draggedControls; // the splitter, its left and its right control
+    QPointer<dlgFilters> filtersDialog;
 };
 
 } // namespace kv

@@ -91,6 +91,7 @@ void KVWindow::createControls() {
         if (spec.options & StartsHidden)
             c.widget->hide();
     }
+    setUpLayoutHandling();
 }
 
 QWidget* KVWindow::createWidget(const ControlSpec& spec) {
@@ -162,6 +163,7 @@ QWidget* KVWindow::createWidget(const ControlSpec& spec) {
     case ControlKind::Canvas: {
         auto* canvas = new QWidget(parent);
         canvas->setCursor(Qt::SizeHorCursor);
+        canvas->installEventFilter(this); // the splitter drags
         return canvas;
     }
     }
@@ -184,10 +186,22 @@ void KVWindow::placePageControls(int page) {
 }
 
 bool KVWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (splitterEvent(watched, event))
+        return true;
     if (watched == content && event->type() == QEvent::Resize) {
         const QSize now = content->size();
-        anchorControls(lastContentSize, now);
-        lastContentSize = now;
+        const bool byCode = now == expectedContentSize;
+        expectedContentSize = QSize();
+        if (now != lastContentSize) {
+            if (!byCode)
+                anchorForConsole();
+            anchorControls(lastContentSize, now);
+            lastContentSize = now;
+            if (!byCode) {
+                Event_Resizing();
+                tmrResizeEnded.start();
+            }
+        }
     } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
                watched->objectName().startsWith(QLatin1String("page"))) {
         placePageControls(watched->objectName().mid(4).toInt());

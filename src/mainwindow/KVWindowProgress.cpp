@@ -44,20 +44,9 @@ void KVWindow::discloseConsole_Action() {
     const QString disclose = QStringLiteral("discloseConsole");
 
     if (consoleOpen) {
-        for (Control& c : controls) {
-            switch (c.kind) {
-            case ControlKind::TabPanel:
-            case ControlKind::PushButton:
-            case ControlKind::BevelButton:
-            case ControlKind::ListBox:
-            case ControlKind::ProgressBar:
-            case ControlKind::Label:
+        for (Control& c : controls)
+            if (consoleLiftsBottomAnchor(c.kind))
                 c.anchors &= ~AnchorBottom;
-                break;
-            default:
-                break;
-            }
-        }
         const int height = contentSize().height() + 150;
         resizeContent(height);
         QRect r = controlRect(notes);

@@ -2,4 +2,5 @@
 set(KELVARA_CORE_EXTRA_SOURCES
     ui/NiceSize.cpp ui/NiceSize.h
     mainwindow/OfflineFolders.cpp mainwindow/OfflineFolders.h
+    mainwindow/LocateFolderThread.cpp mainwindow/LocateFolderThread.h
 )

@@ -1,0 +1,79 @@
+#pragma once
+
+// A privileged tool runner for tests: records every tool run with its arguments and either
+// does what mkdir would do (Create), starts the tool without any effect (NoEffect), or
+// refuses the authorization with a status (Refuse). The user is "editor" of group "media".
+// Installs itself while it lives.
+
+#include "platform/NativePath.h"
+#include "platform/PrivilegedToolRunner.h"
+#include "platform/UserIdentity.h"
+#include "transfer/AuthorizedCmd.h"
+
+#include <QMutex>
+#include <QStringList>
+
+#include <sys/stat.h>
+
+namespace kv::test {
+
+class FakeUserIdentity : public platform::UserIdentity {
+public:
+    QString name(bool group) override {
+        return group ? QStringLiteral("media") : QStringLiteral("editor");
+    }
+};
+
+class FakeToolRunner : public platform::PrivilegedToolRunner {
+public:
+    enum Mode { Create, NoEffect, Refuse, Unavailable };
+
+    explicit FakeToolRunner(Mode mode = Create, int refusal = platform::kAuthorizationCanceled)
+        : mode(mode), refusal(refusal) {
+        platform::setPrivilegedToolRunner(this);
+        platform::setUserIdentity(&identity);
+        AuthorizedCmd::setPollIntervalForTests(1);
+        AuthorizedCmd::Setup(true);
+    }
+    ~FakeToolRunner() override {
+        platform::setPrivilegedToolRunner(nullptr);
+        platform::setUserIdentity(nullptr);
+        AuthorizedCmd::setPollIntervalForTests(500);
+        AuthorizedCmd::Setup(true);
+    }
+
+    bool available() override { return mode != Unavailable; }
+
+    int run(const QString& tool, const QStringList& arguments) override {
+        {
+            QMutexLocker lock(&mutex);
+            calls << QStringList{tool} + arguments;
+        }
+        if (mode == Refuse)
+            return refusal;
+        if (mode == Create && tool == AuthorizedCmd::mkdirTool() && !arguments.isEmpty())
+            makePath(platform::toNative(arguments.last()));
+        return 0;
+    }
+
+    // Each run: the tool followed by its arguments.
+    QList<QStringList> runs() {
+        QMutexLocker lock(&mutex);
+        return calls;
+    }
+
+private:
+    static void makePath(const QByteArray& path) {
+        for (qsizetype i = 1; i <= path.size(); ++i)
+            if (i == path.size() || path[i] == '/')
+                ::mkdir(path.left(i).constData(), 0755);
+    }
+
+    Mode mode;
+    int refusal;
+    FakeUserIdentity identity;
+    QMutex mutex;
+    QList<QStringList> calls;
+};
+
+} // namespace kv::test

@@ -19,7 +19,10 @@ const QString kRunProfile = QStringLiteral("FindMediaFoldersThread.Run");
 
 // A real folder the user may read; a symbolic link is not followed.
 bool isReadableFolder(const QString& path) {
-    const QByteArray native = platform::toNative(path);
+    QByteArray native = platform::toNative(path);
+    // With its trailing "/" the path would name a link's target.
+    while (native.size() > 1 && native.endsWith('/'))
+        native.chop(1);
     struct stat st {};
     return ::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
            ::access(native.constData(), R_OK | X_OK) == 0;

@@ -13,7 +13,9 @@
 #include <QMutex>
 #include <QStringList>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kv::test {
 
@@ -63,10 +65,30 @@ public:
     }
 
 private:
+    // What "mkdir -p -m 755" run as administrator does. The folders it makes are not
+    // writable by the tests' user (root reaching files as another user, see OtherUser).
     static void makePath(const QByteArray& path) {
-        for (qsizetype i = 1; i <= path.size(); ++i)
-            if (i == path.size() || path[i] == '/')
-                ::mkdir(path.left(i).constData(), 0755);
+        const bool root = ::geteuid() == 0;
+        const int fsuid = root ? ::setfsuid(0) : 0;
+        for (qsizetype i = 1; i <= path.size(); ++i) {
+            if (i != path.size() && path[i] != '/')
+                continue;
+            const QByteArray level = path.left(i);
+            if (level.endsWith('/'))
+                continue;
+            const QByteArray parent = level.left(level.lastIndexOf('/') + 1);
+            struct stat st {};
+            const bool parentShut =
+                !root && ::stat(parent.constData(), &st) == 0 && !(st.st_mode & S_IWUSR);
+            if (parentShut)
+                ::chmod(parent.constData(), st.st_mode | S_IWUSR);
+            if (::mkdir(level.constData(), 0755) == 0 && !root)
+                ::chmod(level.constData(), 0555);
+            if (parentShut)
+                ::chmod(parent.constData(), st.st_mode);
+        }
+        if (root)
+            ::setfsuid(uid_t(fsuid));
     }
 
     Mode mode;

@@ -24,15 +24,24 @@ public:
         ::chmod(platform::toNative(dir.path()).constData(), 0777);
     }
     ~TempTree() {
-        // Folders a test made read-only must open again before the tree can go.
+        // Folders a test made read-only open again first; then everything goes, by bytes,
+        // since Qt's own removal cannot name files whose names are not UTF-8.
+        const QByteArray top = platform::toNative(dir.path());
         ::nftw(
-            platform::toNative(dir.path()).constData(),
+            top.constData(),
             [](const char* p, const struct stat*, int type, FTW*) {
-                if (type == FTW_D || type == FTW_DP || type == FTW_DNR)
+                if (type == FTW_D || type == FTW_DNR)
                     ::chmod(p, 0777);
                 return 0;
             },
             16, FTW_PHYS);
+        ::nftw(
+            top.constData(),
+            [](const char* p, const struct stat*, int, FTW*) {
+                ::remove(p);
+                return 0;
+            },
+            16, FTW_PHYS | FTW_DEPTH);
     }
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;

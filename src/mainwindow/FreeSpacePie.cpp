@@ -49,7 +49,8 @@ FreeSpacePie freeSpacePie(QSize cellSize, const QString& freeText, double yellow
     }
     pie.wedge << centre;
 
-    pie.text = QString::number(std::lround(f * 100 + 0.5)) + u'%';
+    // Rounded up by half a percent, as the monitor always has; never more than 100.
+    pie.text = QString::number(std::min(std::lround(f * 100 + 0.5), 100L)) + u'%';
     return pie;
 }
 

@@ -39,8 +39,8 @@ VolumeSource& systemVolumeSource();
 // none is.
 QString volumeRootOf(const QString& path, const QStringList& mountPoints);
 
-// Kernel pseudo file systems and automounter placeholders, which hold no media: never
-// listed as volumes.
+// Kernel pseudo file systems, memory-backed ones and automounter placeholders, which hold no
+// media: never listed as volumes.
 bool isPseudoFileSystem(const QByteArray& fileSystemType, const QString& mountPoint);
 
 } // namespace kv::platform

@@ -31,15 +31,19 @@ public:
     enum Mode { Create, NoEffect, Refuse, Unavailable };
 
     explicit FakeToolRunner(Mode mode = Create, int refusal = platform::kAuthorizationCanceled)
-        : mode(mode), refusal(refusal) {
+        : mode(mode), refusal(refusal), previous(&platform::privilegedToolRunner()),
+          previousIdentity(&platform::userIdentity()) {
         platform::setPrivilegedToolRunner(this);
         platform::setUserIdentity(&identity);
         AuthorizedCmd::setPollIntervalForTests(1);
         AuthorizedCmd::Setup(true);
     }
     ~FakeToolRunner() override {
-        platform::setPrivilegedToolRunner(nullptr);
-        platform::setUserIdentity(nullptr);
+        // An enclosing fake (a fixture's) takes over again.
+        platform::setPrivilegedToolRunner(
+            previous == &platform::systemPrivilegedToolRunner() ? nullptr : previous);
+        platform::setUserIdentity(
+            previousIdentity == &platform::systemUserIdentity() ? nullptr : previousIdentity);
         AuthorizedCmd::setPollIntervalForTests(500);
         AuthorizedCmd::Setup(true);
     }
@@ -93,6 +97,8 @@ private:
 
     Mode mode;
     int refusal;
+    platform::PrivilegedToolRunner* previous;
+    platform::UserIdentity* previousIdentity;
     FakeUserIdentity identity;
     QMutex mutex;
     QList<QStringList> calls;

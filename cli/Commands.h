@@ -18,6 +18,9 @@ struct Command {
     int (*run)(const QStringList& args);
 };
 
+// The commands' bodies; each returns the exit status.
+int runFind(const QStringList& args);
+
 // Every command of kelvara-cli, in the order --help lists them.
 const QVector<Command>& commands();
 

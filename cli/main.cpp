@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "app/Version.h"
+#include "platform/NativePath.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,10 @@ namespace kv::cli {
 
 const QVector<Command>& commands() {
     static const QVector<Command> all = {
+        {"find", "ROOT...",
+         "finds the media folders under each ROOT (a volume's root) and makes their offline "
+         "folders; prints each one's path, a TAB and its offline folder's path",
+         runFind},
     };
     return all;
 }
@@ -50,8 +55,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("kelvara-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kv::kProductVersion));
 
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // The arguments as their bytes are, so that a path that is not UTF-8 stays intact.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << kv::platform::fromNative(QByteArray(argv[i]));
     if (args.isEmpty()) {
         printHelp(stderr);
         return kUsage;

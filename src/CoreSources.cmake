@@ -7,6 +7,8 @@ set(KELVARA_CORE_EXTRA_SOURCES
     ui/ReportLayout.cpp ui/ReportLayout.h
     ui/ReportSnapshot.h
     ui/ReportText.cpp ui/ReportText.h
+    mainwindow/OfflineFolders.cpp mainwindow/OfflineFolders.h
+    mainwindow/LocateFolderThread.cpp mainwindow/LocateFolderThread.h
 )
 if(KELVARA_GUIDE_RELATIVE_PATH)
     set_source_files_properties(app/UserGuide.cpp PROPERTIES

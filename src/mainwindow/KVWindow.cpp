@@ -43,7 +43,7 @@ KVWindow::KVWindow(AppCore& app, MainMenu* menu, QWidget* parent)
     AddMenuHandlers();
 
     // The volume list fills itself as it opens.
-    ScanVolumes();
+    VolumeList_Open();
     Event_Open();
     tmrButtonEnabler.start();
 }

@@ -108,6 +108,8 @@ public:
     void ListSelectChecked(ListId list);
 
     // --- Volumes and media folders ------------------------------------------------------
+    void VolumeList_Open();
+    bool VolumeList_MouseDown() const;
     void ScanVolumes();
     void VolumeList_Change();
     void MediaFolderList_Change();

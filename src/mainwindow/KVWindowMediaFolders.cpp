@@ -4,6 +4,10 @@
 #include "mainwindow/KVWindow.h"
 
 #include "app/AppCore.h"
+#include "mainwindow/LocateFolderThread.h"
+#include "mainwindow/OfflineFolders.h"
+#include "platform/VolumeSource.h"
+#include "ui/FolderChooser.h"
 
 namespace kv {
 
@@ -21,7 +25,8 @@ void KVWindow::ResetMediaFolders() {
 
 void KVWindow::btnFindMediaFolders_Action() {
     findControl(QStringLiteral("MediaFolderList"))->show();
-    for (const char* name : {"btnFindMediaFolders", "btnAddFolder", "VolumeList", "MediaFolderList"})
+    for (const char* name :
+         {"btnFindMediaFolders", "btnAddFolder", "VolumeList", "MediaFolderList"})
         setControlEnabled(QString::fromLatin1(name), false);
     app.whatFunction = JobFindMediaFolders;
     EnableControls(false);
@@ -29,8 +34,23 @@ void KVWindow::btnFindMediaFolders_Action() {
     windowModel.FindMediaFolders();
 }
 
-void KVWindow::btnAddFolder_Action() {}
+void KVWindow::btnAddFolder_Action() {
+    const QString folder = FolderChooser::choose(
+        this,
+        {QStringLiteral("Add Media Folder"), QStringLiteral("Select a media folder"),
+         QStringLiteral("Locate A Media Folder"), QStringLiteral("Cancel"), QStringLiteral("/")});
+    if (folder.isEmpty())
+        return;
+    windowModel.startWorker(
+        new LocateFolderThread(windowModel, folder, platform::volumeSource().mountPoints()));
+}
 
-void KVWindow::DeleteEmptyFolders() {}
+void KVWindow::DeleteEmptyFolders() {
+    const CheckListModel& folders = windowModel.list(ListId::MediaFolders);
+    QStringList offline;
+    for (int r = 0; r < folders.count(); ++r)
+        offline << folders.row(r).cell(1);
+    kv::DeleteEmptyFolders(offline, platform::volumeSource().mountPoints());
+}
 
 } // namespace kv

@@ -3,14 +3,44 @@
 #include "mainwindow/KVWindow.h"
 
 #include "app/AppCore.h"
+#include "mainwindow/CheckListView.h"
+#include "mainwindow/FreeSpacePie.h"
+#include "mainwindow/FreeSpacePieDelegate.h"
+#include "mainwindow/MousePressGate.h"
+#include "platform/VolumeSource.h"
 
 namespace kv {
 
-void KVWindow::ScanVolumes() {
-    // Filled from the mounted volumes by the volume layer.
+void KVWindow::VolumeList_Open() {
+    CheckListView* view = listView(ListId::Volumes);
+    view->setItemDelegateForColumn(1, new FreeSpacePieDelegate(app, view));
+    view->viewport()->installEventFilter(
+        new MousePressGate([this] { return VolumeList_MouseDown(); }, view));
+    ScanVolumes();
 }
 
-void KVWindow::RefreshVolumes_Action() { ScanVolumes(); }
+bool KVWindow::VolumeList_MouseDown() const {
+    return lockTabs;
+}
+
+void KVWindow::ScanVolumes() {
+    ListRows rows;
+    for (const platform::VolumeInfo& v : platform::volumeSource().mountedVolumes()) {
+        ListRow row;
+        row.cells = QStringList{v.name, freeSpaceText(v.freeBytes, v.totalBytes)};
+        row.tags = QStringList{v.path};
+        row.checked = app.getPref(QStringLiteral("Volumes"), v.name, QStringLiteral("1")) ==
+                      QLatin1String("1");
+        rows.append(row);
+    }
+    windowModel.list(ListId::Volumes).setRows(std::move(rows));
+    // Stores the choices and sets the counts also when no row is chosen.
+    VolumeList_Change();
+}
+
+void KVWindow::RefreshVolumes_Action() {
+    ScanVolumes();
+}
 
 void KVWindow::VolumeList_Change() {
     const CheckListModel& volumes = windowModel.list(ListId::Volumes);

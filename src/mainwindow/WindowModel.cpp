@@ -1,6 +1,7 @@
 #include "mainwindow/WindowModel.h"
 
 #include "mainwindow/WorkerThread.h"
+#include "scan/FindMediaFoldersThread.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -63,7 +64,10 @@ WindowModel::~WindowModel() {
 
 // --- Jobs -----------------------------------------------------------------------------
 
-void WindowModel::FindMediaFolders() { Q_EMIT jobStarted(QStringLiteral("FindMediaFolders")); }
+void WindowModel::FindMediaFolders() {
+    Q_EMIT jobStarted(QStringLiteral("FindMediaFolders"));
+    startWorker(new FindMediaFoldersThread(*this));
+}
 
 void WindowModel::ScanOnlineFolders(bool quick) {
     Q_EMIT jobStarted(quick ? QStringLiteral("QuickScanOnline") : QStringLiteral("ScanOnline"));

@@ -13,6 +13,8 @@ DirectoryLister& directoryLister() {
     return r ? *r : systemDirectoryLister();
 }
 
-void setDirectoryLister(DirectoryLister* replacement) { replaced = replacement; }
+void setDirectoryLister(DirectoryLister* replacement) {
+    replaced = replacement;
+}
 
 } // namespace kv::platform

@@ -73,7 +73,9 @@ QString fromNative(const char* bytes, qsizetype size) {
     return out;
 }
 
-QString fromNative(const QByteArray& bytes) { return fromNative(bytes.constData(), bytes.size()); }
+QString fromNative(const QByteArray& bytes) {
+    return fromNative(bytes.constData(), bytes.size());
+}
 
 QByteArray toNative(const QString& path) {
     QByteArray out;

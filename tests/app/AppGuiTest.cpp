@@ -1,6 +1,7 @@
 #include "app/App.h"
 #include "app/MainMenu.h"
 #include "mainwindow/KVWindow.h"
+#include "support/FakeVolumeSource.h"
 #include "support/TestEnv.h"
 #include "ui/PlatformDialogs.h"
 #include "ui/dlgPreferences.h"
@@ -31,6 +32,7 @@ int runApp(App& app, const std::function<void()>& during) {
 }
 
 TEST(App, QuitWritesThePreferencesAndTheNextStartReadsThem) {
+    test::FakeVolumeSource noVolumes;
     QTemporaryDir dir;
     const QString prefsFile = dir.filePath("config/Kelvara3.ini");
     {

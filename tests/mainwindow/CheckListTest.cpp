@@ -16,7 +16,8 @@ protected:
         window->showPage(1);
         ListRows rows;
         for (int i = 0; i < 6; ++i)
-            rows << row({"F" + QString::number(i) + ".mxf", "100", "d"}, false, {"", "/V/F" + QString::number(i)});
+            rows << row({"F" + QString::number(i) + ".mxf", "100", "d"}, false,
+                        {"", "/V/F" + QString::number(i)});
         files().setRows(rows);
         view()->header()->resizeSection(1, 70);
         changes = 0;
@@ -74,7 +75,8 @@ TEST_F(CheckListTest, AllAndNoneChangeEveryRowWithOneChange) {
 
 TEST_F(CheckListTest, SelectionAndCheckBoxesCanBeCopiedEitherWay) {
     view()->selectionModel()->blockSignals(true);
-    view()->selectionModel()->select(files().index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view()->selectionModel()->select(files().index(2, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
     view()->selectionModel()->blockSignals(false);
     window->ListCheckSelected(ListId::Files);
     EXPECT_EQ(checked(), (QVector<bool>{false, false, true, false, false, false}));
@@ -91,7 +93,8 @@ TEST_F(CheckListTest, RowsAlternateFromTheLightShade) {
     const int x = view()->visualRect(files().index(0, 2)).center().x() + 20;
     auto colourAt = [&](int r) {
         const QRect rect = view()->visualRect(files().index(r, 2));
-        return image.pixelColor(QPoint(rect.right() - 3, rect.center().y()) * image.devicePixelRatio());
+        return image.pixelColor(QPoint(rect.right() - 3, rect.center().y()) *
+                                image.devicePixelRatio());
     };
     Q_UNUSED(x);
     EXPECT_EQ(colourAt(0), QColor(0xF1, 0xF5, 0xF9));

@@ -8,6 +8,7 @@
 #include "mainwindow/CheckListView.h"
 #include "mainwindow/KVWindow.h"
 #include "mainwindow/WorkerThread.h"
+#include "support/FakeVolumeSource.h"
 #include "support/TestEnv.h"
 #include "ui/MessageBox.h"
 
@@ -44,6 +45,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    FakeVolumeSource volumes; // no volume unless the test adds some (in prepare)
     std::unique_ptr<AppCore> app;
     MainMenu* menu = nullptr; // owned by the window
     std::unique_ptr<KVWindow> window;

@@ -21,6 +21,9 @@ struct Command {
 // Every command of kelvara-cli, in the order --help lists them.
 const QVector<Command>& commands();
 
+// The commands, one file each.
+int runName(const QStringList& args);
+
 // Prints "usage: kelvara-cli NAME USAGE" on standard error and returns kUsage.
 int usageError(const Command& command);
 int usageError(const char* name);

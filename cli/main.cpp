@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "app/Version.h"
+#include "platform/NativePath.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,8 @@ namespace kv::cli {
 
 const QVector<Command>& commands() {
     static const QVector<Command> all = {
+        {"name", "FILE...", "print each media file's project name, its folder name and its path",
+         runName},
     };
     return all;
 }
@@ -50,8 +53,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("kelvara-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kv::kProductVersion));
 
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // Arguments are decoded as paths are, so that bytes that are not UTF-8 survive.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << kv::platform::fromNative(argv[i], qsizetype(std::strlen(argv[i])));
     if (args.isEmpty()) {
         printHelp(stderr);
         return kUsage;

@@ -16,7 +16,8 @@ qsizetype BytePattern::findIn(const char* data, qsizetype size) const {
         if (!hit)
             return -1;
         const char* start = static_cast<const char*>(hit) - anchor;
-        if (std::memcmp(start, bytes, size_t(length)) == 0)
+        if (static_cast<unsigned char>(start[confirm]) == bytes[confirm] &&
+            std::memcmp(start, bytes, size_t(length)) == 0)
             return start - data;
         from = static_cast<const char*>(hit) + 1;
     }

@@ -18,10 +18,11 @@ void FileByteSource::close() {
     if (fd >= 0)
         ::close(fd);
     fd = -1;
+    statusTaken = statusFailed = directory = regular = false;
     length = 0;
 }
 
-FileByteSource::Status FileByteSource::open(const QString& path) {
+FileByteSource::Status FileByteSource::openForReading(const QString& path) {
     close();
     lastError = 0;
     if (path.isEmpty())
@@ -31,23 +32,51 @@ FileByteSource::Status FileByteSource::open(const QString& path) {
     do {
         fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        lastError = errno;
-        return lastError == ENOENT || lastError == ENOTDIR ? Status::Missing : Status::Failed;
-    }
-    struct stat info;
-    if (::fstat(fd, &info) != 0) {
-        lastError = errno;
+    if (fd >= 0)
+        return Status::Opened;
+    lastError = errno;
+    return lastError == ENOENT || lastError == ENOTDIR ? Status::Missing : Status::Failed;
+}
+
+FileByteSource::Status FileByteSource::open(const QString& path) {
+    const Status opened = openForReading(path);
+    if (opened != Status::Opened)
+        return opened;
+    if (!takeStatus()) {
         close();
         return Status::Failed;
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (directory) {
         lastError = EISDIR;
         close();
         return Status::Directory;
     }
-    length = S_ISREG(info.st_mode) && info.st_size > 0 ? quint64(info.st_size) : 0;
     return Status::Opened;
+}
+
+bool FileByteSource::takeStatus() const {
+    if (statusTaken)
+        return !statusFailed;
+    statusTaken = true;
+    struct stat info;
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        const_cast<FileByteSource*>(this)->lastError = fd < 0 ? EBADF : errno;
+        statusFailed = true;
+        return false;
+    }
+    directory = S_ISDIR(info.st_mode);
+    regular = S_ISREG(info.st_mode);
+    // Only a regular file has a length to read; a FIFO or a device reads as empty.
+    length = regular && info.st_size > 0 ? quint64(info.st_size) : 0;
+    return true;
+}
+
+quint64 FileByteSource::size() const {
+    return takeStatus() ? length : 0;
+}
+
+bool FileByteSource::isRegularFile() const {
+    return takeStatus() && regular;
 }
 
 qint64 FileByteSource::readAt(quint64 offset, char* buffer, qint64 count) {

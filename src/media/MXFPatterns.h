@@ -28,9 +28,9 @@ inline constexpr qint64 kNameAfterC = 15;
 // Bytes of a "_PJ" tagged value that come before its text.
 inline constexpr qint64 kTaggedValueSkip = 17;
 
-// The anchors are bytes that are rare in header metadata (0xFC, 0x7F, 0x5F).
-inline constexpr BytePattern kA{kPatternA, 16, 2};
-inline constexpr BytePattern kB{kPatternB, 10, 4};
-inline constexpr BytePattern kC{kPatternC, 15, 5};
+// The anchors and the bytes compared next are bytes that are rare in header metadata.
+inline constexpr BytePattern kA{kPatternA, 16, 2, 12}; // 0xFC, then 0xE9
+inline constexpr BytePattern kB{kPatternB, 10, 4, 6};  // 0x7F, then 0x2A
+inline constexpr BytePattern kC{kPatternC, 15, 5, 9};  // 0x5F, then 0x4A
 
 } // namespace kv::MXFPatterns

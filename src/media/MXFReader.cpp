@@ -26,6 +26,15 @@ QString notFound() {
     return QStringLiteral("~ No Project Name: MXF key not found");
 }
 
+// Each thread reuses one window buffer: a fresh one per file would cost more in page faults
+// than the search itself.
+char* windowBuffer() {
+    thread_local std::unique_ptr<char[]> buffer;
+    if (!buffer)
+        buffer.reset(new char[kWindowSize]);
+    return buffer.get();
+}
+
 void removeZeroBytes(QByteArray& bytes) {
     bytes.truncate(std::remove(bytes.begin(), bytes.end(), '\0') - bytes.begin());
 }
@@ -73,13 +82,17 @@ private:
     }
 
     bool bytesAt(quint64 at, quint64 count, QByteArray& out) const {
-        const quint64 fileSize = source.size();
-        count = at < fileSize ? std::min(count, fileSize - at) : 0;
+        // A window shorter than a full one ends where the file ends.
+        const quint64 end = length < kWindowSize ? start + quint64(length) : quint64(-1);
+        count = at < end ? std::min(count, end - at) : 0;
         if (at >= start && at - start <= quint64(length) &&
             count <= quint64(length) - (at - start)) {
             out = QByteArray(bytes + (at - start), qsizetype(count));
             return true;
         }
+        // Past a full window: only as many bytes as the file holds.
+        const quint64 fileSize = source.size();
+        count = at < fileSize ? std::min(count, fileSize - at) : 0;
         out.resize(qsizetype(count));
         const qint64 got = source.readAt(at, out.data(), qint64(count));
         if (got < 0)
@@ -104,23 +117,23 @@ bool IsMXF(ByteSource& source) {
 
 bool IsMXF(const QString& path) {
     FileByteSource file;
-    return file.open(path) == FileByteSource::Status::Opened && IsMXF(file);
+    return file.openForReading(path) == FileByteSource::Status::Opened && IsMXF(file);
 }
 
 QString MXFReadProjectName(ByteSource& source) {
-    const quint64 fileSize = source.size();
     QByteArray name;
     QByteArray fallback;
-    std::unique_ptr<char[]> buffer;
-    for (quint64 w = 0; w < fileSize && w < kWindowStartLimit; w += kWindowStep) {
-        if (!buffer)
-            buffer.reset(new char[kWindowSize]);
-        const qint64 got = source.readAt(w, buffer.get(), kWindowSize);
+    // Windows start below the file's length, which the reads tell: a window that ends before
+    // the next one's start ends the file. So the length is never asked for up front.
+    qint64 got = kWindowSize;
+    for (quint64 w = 0; got > kWindowStep && w < kWindowStartLimit; w += kWindowStep) {
+        char* const buffer = windowBuffer();
+        got = source.readAt(w, buffer, kWindowSize);
         if (got < 0)
             return QString(); // a failed read: nothing is settled yet
         if (got == 0)
-            break; // the file has shrunk since its length was taken
-        const Window window(source, buffer.get(), w, got);
+            break;
+        const Window window(source, buffer, w, got);
 
         qsizetype i = kA.findIn(window.data(), window.size());
         qint64 after = kNameAfterA;
@@ -147,9 +160,14 @@ QString MXFReadProjectName(ByteSource& source) {
 QString MXFGetProjectName(const QString& path) {
     Profiling::Scope profile(QStringLiteral("MXFGetProjectName"));
     FileByteSource file;
-    if (file.open(path) != FileByteSource::Status::Opened)
+    if (file.openForReading(path) != FileByteSource::Status::Opened)
         return notFound();
-    return MXFReadProjectName(file);
+    const QString name = MXFReadProjectName(file);
+    // A folder opens like a file but its reads fail: it gives the text of a file that cannot
+    // be opened, not the empty name of a failed read.
+    if (name.isEmpty() && !file.isRegularFile())
+        return notFound();
+    return name;
 }
 
 } // namespace kv::FileUtilities

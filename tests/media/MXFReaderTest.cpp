@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace kv;
 using namespace kv::FileUtilities;
 using namespace kv::MediaFixtures;
@@ -144,7 +146,12 @@ TEST_F(MXFReaderTest, FilesThatCannotBeSearchedGiveTheNotFoundText) {
     EXPECT_EQ(MXFGetProjectName(dir.path()), kNotFound);
     EXPECT_EQ(MXFGetProjectName(dir.filePath(QStringLiteral("missing.mxf"))), kNotFound);
     EXPECT_EQ(MXFGetProjectName(QString()), kNotFound);
-    EXPECT_EQ(Profiling::figures(QStringLiteral("MXFGetProjectName")).count, 3);
+    // A FIFO neither stalls the reader nor reads as a failure.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.mxf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(MXFGetProjectName(fifo), kNotFound);
+    EXPECT_FALSE(IsMXF(fifo));
+    EXPECT_EQ(Profiling::figures(QStringLiteral("MXFGetProjectName")).count, 4);
     EXPECT_TRUE(Profiling::openOperations().isEmpty());
 }
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace kv;
 using namespace kv::FileUtilities;
 using namespace kv::MediaFixtures;
@@ -181,7 +183,7 @@ TEST(OMFReader, AFailedReadIsAnError) {
     EXPECT_EQ(read(bytes), QStringLiteral("Spring Promo"));
 }
 
-TEST(OMFReader, MissingFilesAndFoldersThroughThePath) {
+TEST(OMFReader, MissingFilesFoldersAndFifosThroughThePath) {
     QTemporaryDir dir;
     Profiling::clearForTests();
     EXPECT_EQ(OMFGetProjectName(dir.filePath(QStringLiteral("missing.omf"))),
@@ -194,11 +196,14 @@ TEST(OMFReader, MissingFilesAndFoldersThroughThePath) {
     } catch (const MediaReadError& error) {
         EXPECT_EQ(error.reason(), QStringLiteral("cannot open the file: Is a directory"));
     }
+    const QString fifo = dir.filePath(QStringLiteral("fifo.omf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(OMFGetProjectName(fifo), QStringLiteral("~ No Project Name: File is too small"));
     const QString path = dir.filePath(QStringLiteral("clip.omf"));
     ASSERT_TRUE(writeFile(path, omfWithName("Spring Promo")));
     EXPECT_EQ(OMFGetProjectName(path), QStringLiteral("Spring Promo"));
     // The profiling entry is ended on every way out, the error included.
-    EXPECT_EQ(Profiling::figures(QStringLiteral("OMFGetProjectName")).count, 4);
+    EXPECT_EQ(Profiling::figures(QStringLiteral("OMFGetProjectName")).count, 5);
     EXPECT_TRUE(Profiling::openOperations().isEmpty());
 }
 

@@ -26,15 +26,6 @@ QString notFound() {
     return QStringLiteral("~ No Project Name: MXF key not found");
 }
 
-// Each thread reuses one window buffer: a fresh one per file would cost more in page faults
-// than the search itself.
-char* windowBuffer() {
-    thread_local std::unique_ptr<char[]> buffer;
-    if (!buffer)
-        buffer.reset(new char[kWindowSize]);
-    return buffer.get();
-}
-
 void removeZeroBytes(QByteArray& bytes) {
     bytes.truncate(std::remove(bytes.begin(), bytes.end(), '\0') - bytes.begin());
 }
@@ -125,15 +116,15 @@ QString MXFReadProjectName(ByteSource& source) {
     QByteArray fallback;
     // Windows start below the file's length, which the reads tell: a window that ends before
     // the next one's start ends the file. So the length is never asked for up front.
+    const std::unique_ptr<char[]> buffer(new char[kWindowSize]);
     qint64 got = kWindowSize;
     for (quint64 w = 0; got > kWindowStep && w < kWindowStartLimit; w += kWindowStep) {
-        char* const buffer = windowBuffer();
-        got = source.readAt(w, buffer, kWindowSize);
+        got = source.readAt(w, buffer.get(), kWindowSize);
         if (got < 0)
             return QString(); // a failed read: nothing is settled yet
         if (got == 0)
             break;
-        const Window window(source, buffer, w, got);
+        const Window window(source, buffer.get(), w, got);
 
         qsizetype i = kA.findIn(window.data(), window.size());
         qint64 after = kNameAfterA;

@@ -3,8 +3,7 @@
 #include "media/MediaFixtures.h"
 #include "media/MemoryByteSource.h"
 #include "support/ByteSources.h"
-
-#include <QTemporaryDir>
+#include "support/MediaDirTest.h"
 
 #include <gtest/gtest.h>
 
@@ -42,15 +41,7 @@ const char* const kAlphaAfterC = "50010008005f0050004a0000500300"
                                  "1d4c060e2b340104010101010201000000 00"
                                  "41006c007000680061000000";
 
-class MXFReaderTest : public ::testing::Test {
-protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        EXPECT_TRUE(writeFile(path, bytes));
-        return path;
-    }
-    QTemporaryDir dir;
-};
+class MXFReaderTest : public test::MediaDirTest {};
 
 TEST_F(MXFReaderTest, IsMXFComparesTheFirstElevenBytesOfThePartitionKey) {
     const QByteArray key = hex("060e2b34020501010d0102");

@@ -1,8 +1,8 @@
 #include "media/ProjectNames.h"
 #include "media/MediaFixtures.h"
 #include "media/MediaReadError.h"
+#include "support/MediaDirTest.h"
 
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -13,15 +13,7 @@ using namespace kv::MediaFixtures;
 
 namespace {
 
-class ProjectNamesTest : public ::testing::Test {
-protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        EXPECT_TRUE(writeFile(path, bytes));
-        return path;
-    }
-    QTemporaryDir dir;
-};
+class ProjectNamesTest : public test::MediaDirTest {};
 
 TEST_F(ProjectNamesTest, TheNameEndingChoosesTheReaderThenTheContent) {
     const QByteArray mxf = mxfWithName("From MXF");

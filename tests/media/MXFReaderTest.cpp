@@ -21,9 +21,10 @@ const QString kNotFound = QStringLiteral("~ No Project Name: MXF key not found")
 constexpr qint64 kSecondWindow = 74984;
 constexpr qint64 kThirdWindow = 2 * 74984;
 
-MXFFile mxf(qint64 size) {
+MXFFile mxf(qint64 size, bool partitionKey = true) {
     MXFFile file;
     file.size = size;
+    file.partitionKey = partitionKey;
     return file;
 }
 
@@ -77,7 +78,7 @@ TEST_F(MXFReaderTest, FindsTheNameByTheWindowsAndPatternOrder) {
         {"pattern B", mxf(4096).bytes(1000, hex(kAlphaAfterB)), "Alpha"},
         {"pattern C", mxf(4096).bytes(1000, hex(kAlphaAfterC)), "Alpha"},
         {"no pattern", mxf(4096), kNotFound},
-        {"an empty file", MXFFile{0, false}, kNotFound},
+        {"an empty file", mxf(0, false), kNotFound},
         // Window boundaries.
         {"A 5 bytes before the first window's end", mxf(200000).name(Pattern::A, 74995, "Edge"),
          "Edge"},
@@ -115,8 +116,8 @@ TEST_F(MXFReaderTest, FindsTheNameByTheWindowsAndPatternOrder) {
         {"zero bytes inside the name",
          mxf(4096).name(Pattern::A, 100, QByteArray("Al\0p\0\0ha", 8)), "Alpha"},
         {"a name cut by the end of the file",
-         MXFFile{1000 + 23}.bytes(1000, hex(kAlphaAfterA).left(23)), "Alp"},
-        {"A as the file's last bytes", MXFFile{1000 + 16}.bytes(1000, a), kNotFound},
+         mxf(1000 + 23).bytes(1000, hex(kAlphaAfterA).left(23)), "Alp"},
+        {"A as the file's last bytes", mxf(1000 + 16).bytes(1000, a), kNotFound},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

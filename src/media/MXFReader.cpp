@@ -26,8 +26,12 @@ QString notFound() {
     return QStringLiteral("~ No Project Name: MXF key not found");
 }
 
-void removeZeroBytes(QByteArray& bytes) {
-    bytes.truncate(std::remove(bytes.begin(), bytes.end(), '\0') - bytes.begin());
+// The bytes as a name, one character per byte, without their zero bytes.
+void appendName(QString& name, const char* bytes, quint64 count) {
+    name.reserve(qsizetype(count));
+    for (const char* const end = bytes + count; bytes < end; ++bytes)
+        if (*bytes)
+            name.append(QChar(char16_t(quint8(*bytes))));
 }
 
 // One search window and the file behind it. Bytes the window holds are taken from it; the
@@ -42,54 +46,66 @@ public:
 
     // The name of a 0xFFFD item whose length bytes begin at `at`: the two bytes there as a
     // little-endian count L, then L - 2 bytes, zero bytes removed. False when a read fails.
-    bool itemName(quint64 at, QByteArray& name) const {
-        QByteArray count;
-        if (!bytesAt(at, 2, count))
-            return false;
-        if (count.size() < 2)
-            return true;
+    bool itemName(quint64 at, QString& name) const {
+        char count[2];
+        const qint64 got = copyAt(at, count, held(at, 2));
+        if (got < 2)
+            return got >= 0;
         const quint64 l = quint8(count[0]) | quint64(quint8(count[1])) << 8;
         return l < 3 || nameAt(at + 2, l - 2, name);
     }
 
     // The text of a "_PJ" tagged value whose one length byte N stands at `at`: N - 19 bytes
     // after the 17 that open the value, zero bytes removed. False when a read fails.
-    bool taggedValueName(quint64 at, QByteArray& name) const {
-        QByteArray count;
-        if (!bytesAt(at, 1, count))
-            return false;
-        if (count.isEmpty())
-            return true;
-        const quint64 n = quint8(count[0]);
+    bool taggedValueName(quint64 at, QString& name) const {
+        char count;
+        const qint64 got = copyAt(at, &count, held(at, 1));
+        if (got < 1)
+            return got >= 0;
+        const quint64 n = quint8(count);
         return n < 20 || nameAt(at + 1 + kTaggedValueSkip, n - 19, name);
     }
 
 private:
-    bool nameAt(quint64 at, quint64 count, QByteArray& name) const {
-        if (!bytesAt(at, count, name))
+    bool nameAt(quint64 at, quint64 count, QString& name) const {
+        count = held(at, count);
+        if (inWindow(at, count)) {
+            appendName(name, bytes + (at - start), count);
+            return true;
+        }
+        QByteArray read(qsizetype(count), Qt::Uninitialized);
+        const qint64 got = copyAt(at, read.data(), count);
+        if (got < 0)
             return false;
-        removeZeroBytes(name);
+        appendName(name, read.constData(), quint64(got));
         return true;
     }
 
-    bool bytesAt(quint64 at, quint64 count, QByteArray& out) const {
-        // A window shorter than a full one ends where the file ends.
-        const quint64 end = length < kWindowSize ? start + quint64(length) : quint64(-1);
-        count = at < end ? std::min(count, end - at) : 0;
-        if (at >= start && at - start <= quint64(length) &&
-            count <= quint64(length) - (at - start)) {
-            out = QByteArray(bytes + (at - start), qsizetype(count));
-            return true;
+    bool inWindow(quint64 at, quint64 count) const {
+        return at >= start && at - start <= quint64(length) &&
+               count <= quint64(length) - (at - start);
+    }
+
+    // How many of `count` bytes from `at` on the file holds. A window shorter than a full one
+    // ends where the file ends; past a full window the file's length is asked for.
+    quint64 held(quint64 at, quint64 count) const {
+        if (length < kWindowSize) {
+            const quint64 end = start + quint64(length);
+            return at < end ? std::min(count, end - at) : 0;
         }
-        // Past a full window: only as many bytes as the file holds.
+        if (inWindow(at, count))
+            return count;
         const quint64 fileSize = source.size();
-        count = at < fileSize ? std::min(count, fileSize - at) : 0;
-        out.resize(qsizetype(count));
-        const qint64 got = source.readAt(at, out.data(), qint64(count));
-        if (got < 0)
-            return false;
-        out.truncate(got);
-        return true;
+        return at < fileSize ? std::min(count, fileSize - at) : 0;
+    }
+
+    // Copies `count` bytes from `at` on into `out`; the number copied, or -1 when a read fails.
+    qint64 copyAt(quint64 at, char* out, quint64 count) const {
+        if (inWindow(at, count)) {
+            std::memcpy(out, bytes + (at - start), count);
+            return qint64(count);
+        }
+        return source.readAt(at, out, qint64(count));
     }
 
     ByteSource& source;
@@ -112,8 +128,8 @@ bool IsMXF(const QString& path) {
 }
 
 QString MXFReadProjectName(ByteSource& source) {
-    QByteArray name;
-    QByteArray fallback;
+    QString name;
+    QString fallback;
     // Windows start below the file's length, which the reads tell: a window that ends before
     // the next one's start ends the file. So the length is never asked for up front.
     const std::unique_ptr<char[]> buffer(new char[kWindowSize]);
@@ -144,8 +160,8 @@ QString MXFReadProjectName(ByteSource& source) {
         }
     }
     if (name.isEmpty())
-        return fallback.isEmpty() ? notFound() : QString::fromLatin1(fallback);
-    return QString::fromLatin1(name);
+        return fallback.isEmpty() ? notFound() : fallback;
+    return name;
 }
 
 QString MXFGetProjectName(const QString& path) {

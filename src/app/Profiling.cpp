@@ -25,8 +25,10 @@ struct NameKey {
 
 size_t qHash(const NameKey& key, size_t seed = 0) {
     size_t h = seed;
-    for (QChar c : key.name)
-        h = h * 31 + c.toCaseFolded().unicode();
+    for (QChar c : key.name) {
+        const char16_t u = c.unicode();
+        h = h * 31 + (u < 0x80 ? (u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode());
+    }
     return h;
 }
 

@@ -132,7 +132,8 @@ QString MXFReadProjectName(ByteSource& source) {
     QString fallback;
     // Windows start below the file's length, which the reads tell: a window that ends before
     // the next one's start ends the file. So the length is never asked for up front.
-    const std::unique_ptr<char[]> buffer(new char[kWindowSize]);
+    // Each thread keeps its window buffer: a scan reads tens of thousands of files.
+    thread_local const std::unique_ptr<char[]> buffer(new char[kWindowSize]);
     qint64 got = kWindowSize;
     for (quint64 w = 0; got > kWindowStep && w < kWindowStartLimit; w += kWindowStep) {
         got = source.readAt(w, buffer.get(), kWindowSize);

@@ -24,6 +24,9 @@ int runFind(const QStringList& args);
 // Every command of kelvara-cli, in the order --help lists them.
 const QVector<Command>& commands();
 
+// The commands, one file each.
+int runName(const QStringList& args);
+
 // Prints "usage: kelvara-cli NAME USAGE" on standard error and returns kUsage.
 int usageError(const Command& command);
 int usageError(const char* name);

@@ -13,6 +13,8 @@ namespace kv::cli {
 
 const QVector<Command>& commands() {
     static const QVector<Command> all = {
+        {"name", "FILE...", "prints each media file's project name, its folder name and its path",
+         runName},
         {"find", "ROOT...",
          "finds the media folders under each ROOT (a volume's root) and makes their offline "
          "folders; prints each one's path, a TAB and its offline folder's path",
@@ -55,10 +57,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("kelvara-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kv::kProductVersion));
 
-    // The arguments as their bytes are, so that a path that is not UTF-8 stays intact.
+    // Arguments are decoded as paths are, so that bytes that are not UTF-8 survive.
     QStringList args;
     for (int i = 1; i < argc; ++i)
-        args << kv::platform::fromNative(QByteArray(argv[i]));
+        args << kv::platform::fromNative(argv[i], qsizetype(std::strlen(argv[i])));
     if (args.isEmpty()) {
         printHelp(stderr);
         return kUsage;

@@ -14,10 +14,28 @@ struct Totals {
     double total = 0;
 };
 
+// An operation name as a key that ignores letter case, hashed and compared without
+// building a folded copy of the name on every call.
+struct NameKey {
+    QString name;
+    bool operator==(const NameKey& other) const {
+        return name.compare(other.name, Qt::CaseInsensitive) == 0;
+    }
+};
+
+size_t qHash(const NameKey& key, size_t seed = 0) {
+    size_t h = seed;
+    for (QChar c : key.name) {
+        const char16_t u = c.unicode();
+        h = h * 31 + (u < 0x80 ? (u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode());
+    }
+    return h;
+}
+
 struct State {
     QMutex mutex;
     QString ErrorLog;
-    QHash<QString, Totals> events; // folded name -> count and total
+    QHash<NameKey, Totals> events; // name, in any case -> count and total
     QStringList EventNameStack;
     QVector<double> EventTimeStack;
     std::function<double()> clock;
@@ -32,14 +50,12 @@ State& state() {
     return s;
 }
 
-QString fold(const QString& name) { return name.toCaseFolded(); }
-
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 void addOwnTime(State& s, const QString& name, double elapsed) {
-    auto it = s.events.find(fold(name));
+    auto it = s.events.find(NameKey{name});
     if (it != s.events.end())
         it->total += elapsed;
 }
@@ -61,7 +77,7 @@ void ProfileStart(const QString& name) {
         const double t = s.now();
         if (!s.EventNameStack.isEmpty() && !s.EventTimeStack.isEmpty())
             addOwnTime(s, s.EventNameStack.last(), t - s.EventTimeStack.last());
-        Totals& totals = s.events[fold(name)];
+        Totals& totals = s.events[NameKey{name}];
         totals.count += 1; // a new entry starts at count 0 and total 0
         s.EventNameStack.append(name);
         s.EventTimeStack.append(t);
@@ -113,7 +129,7 @@ void ProfileReset() {
 Figures figures(const QString& name) {
     State& s = state();
     QMutexLocker lock(&s.mutex);
-    const auto it = s.events.constFind(fold(name));
+    const auto it = s.events.constFind(NameKey{name});
     if (it == s.events.constEnd())
         return {};
     return {it->count, it->total};

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace kv::FileUtilities {
 
 QString Trunc(double value, int places) {
@@ -12,9 +14,11 @@ QString Trunc(double value, int places) {
     const qsizetype point = text.indexOf(u'.');
     if (point < 0)
         return text;
-    if (places <= 0)
+    if (places == 0)
         return text.left(point);
-    return text.left(point + 1 + places);
+    // The point and `places` characters after it; fewer places than zero cut into the whole
+    // part, one character each.
+    return text.left(std::max<qsizetype>(0, point + 1 + places));
 }
 
 QString niceSize(quint64 bytes) {
@@ -33,6 +37,8 @@ QString niceSize(quint64 bytes) {
     return QString();
 }
 
-QString niceSize(const QString& bytes) { return niceSize(leadingUInt64(bytes)); }
+QString niceSize(const QString& bytes) {
+    return niceSize(leadingUInt64(bytes));
+}
 
 } // namespace kv::FileUtilities
